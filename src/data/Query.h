@@ -1,0 +1,38 @@
+#pragma once
+// A query over the database named by its database name: SQL text in the local
+// dialect, :NAME parameters, all rows read on open.
+
+#include "data/DataSet.h"
+
+#include <QVariantHash>
+
+namespace kv {
+
+class Database;
+
+class TQuery : public TDataSet {
+public:
+    explicit TQuery(QString databaseName = QString::fromUtf8("RORareDidoZuvi"));
+
+    QString databaseName;
+    bool paramCheck = true;  // false: a colon in the text is no parameter
+
+    const QString& sql() const { return sql_; }
+    void setSql(const QString& text);
+    QStringList paramNames() const;
+    void setParam(const QString& name, const QVariant& value) { params_.insert(name, value); }
+    QVariant param(const QString& name) const { return params_.value(name); }
+    const QVariantHash& params() const { return params_; }
+
+    void open() override;
+    // Runs the text as a statement; rows changed.
+    int execSql();
+
+    Database& database() const;
+
+private:
+    QString sql_;
+    QVariantHash params_;
+};
+
+}  // namespace kv
