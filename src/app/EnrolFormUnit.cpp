@@ -39,7 +39,7 @@ TEnrolForm::TEnrolForm(QWidget* parent) : TKVDialog(parent) {
         edit->ColorOnFocus = ColorFromBgr(AppFocusColor);
         edit->setColor(ColorFromBgr(AppEditColor));
         edit->setMinimumWidth(260);
-        if (s.password) edit->setEchoMode(QLineEdit::Password);
+        if (s.password) edit->setPasswordMode();
         if (s.field == EnrolField::None) fax_ = edit;
         else fields_.insert(s.field, edit);
         form->addRow(QString::fromUtf8(s.label), edit);

@@ -16,7 +16,7 @@ TLogonForm::TLogonForm(QWidget* parent) : TKVDialog(parent) {
     setWindowTitle(QStringLiteral("用户登陆窗口"));
     user_ = new TKVComboBox(this);
     password_ = new TKVEdit(this);
-    password_->setEchoMode(QLineEdit::Password);
+    password_->setPasswordMode();
     for (FocusColouring* c : {static_cast<FocusColouring*>(user_), static_cast<FocusColouring*>(password_)})
         c->ColorOnFocus = ColorFromBgr(AppFocusColor);
     user_->setColor(ColorFromBgr(AppEditColor));

@@ -2,6 +2,7 @@
 
 #include "app/AboutFormUnit.h"
 #include "app/DMUnit.h"
+#include "controls/Colors.h"
 #include "data/AppValues.h"
 #include "data/ErrorHandler.h"
 #include "data/SqlFunctions.h"
@@ -30,6 +31,12 @@ TMainForm::TMainForm(TDM& dm, QWidget* parent) : QMainWindow(parent), dm_(dm) {
     AppStoreName = QueryString(QString::fromUtf8("RORareDidoZuvi"),
                                QStringLiteral("SELECT COMPANY_NAME FROM  SYS_COMPANY_TABLE WHERE COMPANY_ID = 'G001'"));
     buildMenu();
+    auto* background = new QWidget(this);
+    background->setAutoFillBackground(true);
+    QPalette pal = background->palette();
+    pal.setColor(QPalette::Window, ColorFromBgr(0xC08000));
+    background->setPalette(pal);
+    setCentralWidget(background);
     const int width = QApplication::primaryScreen() ? QApplication::primaryScreen()->geometry().width() : 1024;
     statusText_ = new QLabel(AppStatusText, this);
     statusText_->setAlignment(Qt::AlignCenter);
@@ -59,6 +66,8 @@ void TMainForm::refreshDate() {
 void TMainForm::showEvent(QShowEvent* e) {
     setWindowTitle(AppStoreName + QStringLiteral("vevuvovi"));
     dateTimer_.start();
+    // Without a window manager a maximise request is not honoured: take the screen.
+    if (const QScreen* s = screen()) setGeometry(s->availableGeometry());
     QMainWindow::showEvent(e);
 }
 

@@ -46,6 +46,11 @@ TKVEdit::TKVEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textEdited, this, [this] { enforceLimits(); });
 }
 
+void TKVEdit::setPasswordMode() {
+    setEchoMode(QLineEdit::Password);
+    setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+}
+
 void TKVEdit::focusInEvent(QFocusEvent* e) {
     if (EditType == TEditTypes::etFloat && maxBytes_ == 0) maxBytes_ = 16;
     if (EditType == TEditTypes::etDate) maxBytes_ = 10;

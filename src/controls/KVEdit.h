@@ -37,6 +37,8 @@ public:
     void setMaxBytes(int bytes) { maxBytes_ = bytes; }
     int maxBytes() const { return maxBytes_; }
     void setUpperCase(bool on) { upper_ = on; }
+    // Password entry shown with "*".
+    void setPasswordMode();
     void setColor(const QColor& c) { setEditColor(this, c); }
 
 protected:

@@ -209,7 +209,7 @@ void Database::open(const QString& dataDir, OpenMode mode) {
 void Database::configure() {
     sqlite3_extended_result_codes(db_, 1);
     sqlite3_busy_timeout(db_, 5000);
-    sqlite3_create_function_v2(db_, "gbk_len", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+    sqlite3_create_function_v2(db_, "gbk_len", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
                                gbkLenFunction, nullptr, nullptr, nullptr);
     // A completed sale must survive a power cut.
     for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL",

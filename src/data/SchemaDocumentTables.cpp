@@ -1,47 +1,12 @@
 // Front-desk sales, daily settlement, purchasing documents, provider payments
 // and member gifts.
 
-#include "data/Schema.h"
-
-#include <initializer_list>
-#include <utility>
+#include "data/SchemaBuilders.h"
 
 namespace kv {
 namespace {
 
-using Columns = std::vector<ColumnDef>;
-
-ColumnDef text(const char* name, int width, const char* label = "") {
-    return {name, ColumnType::Text, width, false, label};
-}
-ColumnDef keyText(const char* name, int width, const char* label = "") {
-    return {name, ColumnType::Text, width, true, label};
-}
-ColumnDef number(const char* name, const char* label = "") { return {name, ColumnType::Float, 0, false, label}; }
-ColumnDef date(const char* name, const char* label = "") { return {name, ColumnType::Date, 0, false, label}; }
-
-TableDef table(const char* name, Columns columns, std::vector<IndexDef> indexes = {}, bool uniqueKey = true) {
-    return {name, std::move(columns), std::move(indexes), uniqueKey};
-}
-
-Columns cat(std::initializer_list<Columns> parts) {
-    Columns all;
-    for (const Columns& p : parts) all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
-
-Columns verifyEditCreate() {
-    return {text("VERIFY_NAME", 10, "审核人员"), date("VERIFY_DATE", "审核日期"), text("EDIT_NAME", 10, "修改人员"),
-            date("EDIT_DATE", "修改日期"), text("CREATE_NAME", 10, "建档人员"), date("CREATE_DATE", "建档日期")};
-}
-Columns editCreate() {
-    return {text("EDIT_NAME", 10, "修改人员"), date("EDIT_DATE", "修改日期"), text("CREATE_NAME", 10, "建档人员"),
-            date("CREATE_DATE", "建档日期")};
-}
-Columns createEdit() {
-    return {text("CREATE_NAME", 10, "建档人员"), date("CREATE_DATE", "建档日期"), text("EDIT_NAME", 10, "修改人员"),
-            date("EDIT_DATE", "修改日期")};
-}
+using namespace schema;
 
 // The money columns a ticket carries twice, once per document kind.
 Columns ticketSellMoney() {
@@ -135,7 +100,7 @@ void addSettledSales(std::vector<TableDef>& t) {
                   number("SELL_REAL_MONEY", "实收金额"), number("RETURN_COST_MONEY", "退货成本金额"),
                   number("RETURN_NUMBER", "退货数量"), number("RETURN_MONEY", "退货金额"),
                   number("RETURN_KICKBACK_MONEY", "退货折扣金额"), number("RETURN_REAL_MONEY", "实退金额"),
-                  text("CREATE_NAME", 10, "建档人员"), date("CREATE_DATE", "建档日期")},
+                  text("CREATE_NAME", kAuditNameWidth, "建档人员"), date("CREATE_DATE", "建档日期")},
                  {{{"SUM_RECORD_ID"}}},
                  false));
 

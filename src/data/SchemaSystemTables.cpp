@@ -1,43 +1,12 @@
 // Users and rights, settings, print templates, grid layouts, organisation,
 // goods, providers, members and the small code lists.
 
-#include "data/Schema.h"
-
-#include <initializer_list>
-#include <utility>
+#include "data/SchemaBuilders.h"
 
 namespace kv {
 namespace {
 
-using Columns = std::vector<ColumnDef>;
-
-ColumnDef text(const char* name, int width, const char* label = "") {
-    return {name, ColumnType::Text, width, false, label};
-}
-ColumnDef keyText(const char* name, int width, const char* label = "") {
-    return {name, ColumnType::Text, width, true, label};
-}
-ColumnDef number(const char* name, const char* label = "") { return {name, ColumnType::Float, 0, false, label}; }
-ColumnDef integer(const char* name, const char* label = "") { return {name, ColumnType::Integer, 0, false, label}; }
-ColumnDef keyInteger(const char* name, const char* label = "") {
-    return {name, ColumnType::Integer, 0, true, label};
-}
-ColumnDef date(const char* name, const char* label = "") { return {name, ColumnType::Date, 0, false, label}; }
-
-TableDef table(const char* name, Columns columns, std::vector<IndexDef> indexes = {}, bool uniqueKey = true) {
-    return {name, std::move(columns), std::move(indexes), uniqueKey};
-}
-
-Columns cat(std::initializer_list<Columns> parts) {
-    Columns all;
-    for (const Columns& p : parts) all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
-
-Columns editCreate() {
-    return {text("EDIT_NAME", 10, "修改人员"), date("EDIT_DATE", "修改日期"), text("CREATE_NAME", 10, "建档人员"),
-            date("CREATE_DATE", "建档日期")};
-}
+using namespace schema;
 
 // Yes/no texts ("是" / "否") take two GBK bytes.
 constexpr int kYesNo = 2;
@@ -67,8 +36,8 @@ void addUsersAndSettings(std::vector<TableDef>& t) {
 
     t.push_back(table("KV_DECIMAL_TABLE",
                  {keyText("FORM_NAME", 60, "窗口名称"), integer("DECIMAL_NUMBER", "金额小数位数"),
-                  text("SET_ABANDON", 10, "进位方式"), integer("SELL_TAX", "开票税率"), text("EDIT_NAME", 10, "修改人员"),
-                  date("EDIT_DATE", "修改日期"), text("CREATE_NAME", 10, "建档人员"), date("CREATE_DATE", "建档日期")}));
+                  text("SET_ABANDON", 10, "进位方式"), integer("SELL_TAX", "开票税率"), text("EDIT_NAME", kAuditNameWidth, "修改人员"),
+                  date("EDIT_DATE", "修改日期"), text("CREATE_NAME", kAuditNameWidth, "建档人员"), date("CREATE_DATE", "建档日期")}));
 
     t.push_back(table("KV_SET_INTEGRAL_TABLE",
                  cat({{keyText("SET_ID", 12), number("BUY_MONEY_INTEGRAL"), number("BUY_MIN_INTEGRAL"),
@@ -232,9 +201,9 @@ void addMembers(std::vector<TableDef>& t) {
                   text("CLIENT_ADD", 100, "会员地址"), text("CLIENT_PHONE", 26, "联系电话"),
                   date("REJECT_DATE", "作废日期"), number("SUM_INTEGRAL", "积分累计"),
                   number("SUM_GUERDON_MONEY", "赠送累计"), number("SUM_USE_MONEY", "消费累计"),
-                  text("STATUS", 10, "状态"), text("NOTE", 160, "备注"), text("VERIFY_NAME", 10, "审核人员"),
-                  date("VERIFY_DATE", "审核日期"), text("EDIT_NAME", 10, "修改人员"), date("EDIT_DATE", "修改日期"),
-                  text("CREATE_NAME", 10, "建档人员"), date("CREATE_DATE", "建档日期")}));
+                  text("STATUS", 10, "状态"), text("NOTE", 160, "备注"), text("VERIFY_NAME", kAuditNameWidth, "审核人员"),
+                  date("VERIFY_DATE", "审核日期"), text("EDIT_NAME", kAuditNameWidth, "修改人员"), date("EDIT_DATE", "修改日期"),
+                  text("CREATE_NAME", kAuditNameWidth, "建档人员"), date("CREATE_DATE", "建档日期")}));
 }
 
 void addCodeLists(std::vector<TableDef>& t) {

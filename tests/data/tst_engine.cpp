@@ -73,6 +73,17 @@ private Q_SLOTS:
         }
     }
 
+    void auditColumnsTakeAFullUserName() {
+        // A user name may use all 20 bytes; every table's audit columns must take it.
+        TestDatabase t;
+        const QString name = QStringLiteral("一二三四五六七八九十");
+        for (const TableDef& table : AllTables())
+            for (const char* audit : {"CREATE_NAME", "EDIT_NAME", "VERIFY_NAME"})
+                if (const ColumnDef* c = table.column(QString::fromUtf8(audit)))
+                    QVERIFY2(c->width >= 20, table.name);
+        t.db().execute(QStringLiteral("INSERT INTO KV_DECIMAL_TABLE(FORM_NAME,CREATE_NAME) VALUES('w',") + Quoted(name) + ')');
+    }
+
     void abortIsSilent() {
         RecordMessages rec;
         HandleAppException(nullptr, Abort());
