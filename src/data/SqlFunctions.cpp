@@ -116,3 +116,20 @@ bool CopyFiles(const QString& fromPattern, const QString& toDir) {
 }
 
 }  // namespace kv
+
+namespace kv {
+
+int DeleteTableFiles(const QString& directory) {
+    QDir dir(directory);
+    if (!dir.exists(QString::fromUtf8(kInstallMarker))) return 0;
+    int deleted = 0;
+    for (const QFileInfo& f : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+        const QString suffix = f.suffix().toUpper();
+        if (suffix != QLatin1String("DB") && suffix != QLatin1String("MB")) continue;
+        if (f.fileName().toUpper() == QLatin1String("SYS_BACK_TABLE.DB")) continue;
+        if (QFile::remove(f.filePath())) ++deleted;
+    }
+    return deleted;
+}
+
+}  // namespace kv

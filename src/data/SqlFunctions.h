@@ -32,5 +32,11 @@ bool CheckDateText(const QString& text, const QString& label);
 bool IsDirectory(const QString& path);
 QString GetTempDir();
 bool CopyFiles(const QString& fromPattern, const QString& toDir);
+// The marker file that makes a folder the program's own installation folder.
+inline constexpr const char* kInstallMarker = ".kvshop-install";
+// Deletes leftover table files (".DB", ".MB", any case) but "SYS_BACK_TABLE.DB",
+// only inside a folder that carries the installation marker: elsewhere (a home
+// folder, say) such files belong to other programs. Returns the files deleted.
+int DeleteTableFiles(const QString& directory);
 
 }  // namespace kv

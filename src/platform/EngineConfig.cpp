@@ -2,6 +2,7 @@
 
 #include "data/Database.h"
 #include "data/Errors.h"
+#include "data/SqlFunctions.h"
 #include "platform/Home.h"
 
 #include <QDir>
@@ -44,7 +45,7 @@ QString CreateDatabase(const QString& directory, const QString& alias) {
         return QStringLiteral("数据库建立错误: ") + e.message();
     }
     // The installation folder is ours: start-up clean-up may work only inside it.
-    QFile marker(QFileInfo(dir.absolutePath()).dir().filePath(QStringLiteral(".kvshop-install")));
+    QFile marker(QFileInfo(dir.absolutePath()).dir().filePath(QString::fromUtf8(kInstallMarker)));
     if (!marker.exists() && marker.open(QIODevice::WriteOnly)) marker.write("kvshop\n");
     if (!RegisterAlias(alias, directory)) return QStringLiteral("不能写入数据库连接参数: ") + EngineConfigFile();
     return {};

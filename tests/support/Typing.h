@@ -10,7 +10,7 @@ namespace kvtest {
 
 inline void TypeText(QWidget* w, const QString& text) {
     for (const QChar c : text) {
-        const int key = c.unicode() < 128 ? QChar(c).toUpper().unicode() : Qt::Key_unknown;
+        const int key = c.unicode() < 128 ? QChar(c).toUpper().unicode() : int(Qt::Key_unknown);
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
         QApplication::sendEvent(w, &press);
         QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
