@@ -6,7 +6,11 @@
 
 namespace kv {
 
-TQuery::TQuery(QString name) : databaseName(std::move(name)) {}
+TQuery::TQuery(QString db) { databaseName = std::move(db); }
+
+TQuery::~TQuery() {
+    if (master_) master_->removeObserver(this);
+}
 
 void TQuery::setSql(const QString& text) {
     if (active()) close();
@@ -32,34 +36,45 @@ static ColumnType typeOfValue(const QVariant& v) {
 
 void TQuery::open() {
     if (active()) close();
+    doBeforeOpen();
+    if (master_) {
+        for (const QString& p : paramNames())
+            if (TField* f = master_->findField(p)) params_.insert(p, master_->active() && !master_->isEmpty() ? f->value() : QVariant());
+    }
     Statement st = database().prepare(sql_, paramCheck);
     for (const QString& p : st.parameters()) st.bind(p, params_.value(p));
-    clearFields();
     const int columns = st.columnCount();
+    QList<FieldSpec> specs;
     QList<bool> typed;
     for (int i = 0; i < columns; ++i) {
         const ColumnDef* def = st.columnDef(i);
-        TField& f = addField(st.columnName(i), def ? def->type : ColumnType::Text, def ? def->width : 0);
-        if (def && def->label && *def->label) f.displayLabel = QString::fromUtf8(def->label);
+        specs.append({st.columnName(i), def ? def->type : ColumnType::Text, def ? def->width : 0,
+                      def && def->label ? QString::fromUtf8(def->label) : QString()});
         typed << (def != nullptr);
     }
     rows_.clear();
+    deleted_.clear();
+    QList<QVector<QVariant>> values;
     while (st.next()) {
         QVector<QVariant> row(columns);
         for (int i = 0; i < columns; ++i) row[i] = st.value(i);
-        rows_.append(std::move(row));
+        values.append(std::move(row));
     }
     // Expressions take the type of their first non-null value.
     for (int i = 0; i < columns; ++i) {
         if (typed[i]) continue;
-        for (const auto& row : rows_)
+        for (const auto& row : values)
             if (!row[i].isNull()) {
-                auto& old = fields_[size_t(i)];
-                auto f = std::make_unique<TField>(*this, old->fieldName(), typeOfValue(row[i]), 0, i);
-                f->displayLabel = old->displayLabel;
-                old = std::move(f);
+                specs[i].type = typeOfValue(row[i]);
                 break;
             }
+    }
+    setFields(specs);
+    const int width = fieldCount();
+    rows_.reserve(values.size());
+    for (auto& v : values) {
+        v.resize(width);
+        rows_.append(DataRecord{v, v, UpdateStatus::Unmodified});
     }
     TDataSet::open();
 }
@@ -68,6 +83,23 @@ int TQuery::execSql() {
     Statement st = database().prepare(sql_, paramCheck);
     for (const QString& p : st.parameters()) st.bind(p, params_.value(p));
     return st.execute();
+}
+
+void TQuery::setMaster(TDataSet* master) {
+    if (master_) master_->removeObserver(this);
+    master_ = master;
+    if (master_) master_->addObserver(this);
+}
+
+void TQuery::followMaster() {
+    if (!active() || editing()) return;
+    open();
+}
+
+void TQuery::scrolled(TDataSet&) { followMaster(); }
+
+void TQuery::dataSetChanged(TDataSet& m) {
+    if (!m.active() && active()) close();
 }
 
 }  // namespace kv

@@ -1,6 +1,7 @@
 #pragma once
 // A query over the database named by its database name: SQL text in the local
-// dialect, :NAME parameters, all rows read on open.
+// dialect, :NAME parameters, all rows read on open. A detail query takes its
+// parameters from the same-named fields of its master and follows its cursor.
 
 #include "data/DataSet.h"
 
@@ -10,11 +11,11 @@ namespace kv {
 
 class Database;
 
-class TQuery : public TDataSet {
+class TQuery : public TDataSet, private DataSetObserver {
 public:
     explicit TQuery(QString databaseName = QString::fromUtf8("RORareDidoZuvi"));
+    ~TQuery() override;
 
-    QString databaseName;
     bool paramCheck = true;  // false: a colon in the text is no parameter
 
     const QString& sql() const { return sql_; }
@@ -28,11 +29,20 @@ public:
     // Runs the text as a statement; rows changed.
     int execSql();
 
+    // Master/detail: parameters named like master fields take their values.
+    void setMaster(TDataSet* master);
+    TDataSet* master() const { return master_; }
+
     Database& database() const;
 
 private:
+    void scrolled(TDataSet& master) override;
+    void dataSetChanged(TDataSet& master) override;
+    void followMaster();
+
     QString sql_;
     QVariantHash params_;
+    TDataSet* master_ = nullptr;
 };
 
 }  // namespace kv
