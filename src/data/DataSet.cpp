@@ -492,7 +492,7 @@ void TDataSet::commitUpdates() {
 }
 
 void TDataSet::cancelUpdates() {
-    if (editing()) cancel();
+    if (editing()) TDataSet::cancel();
     QList<DataRecord> kept;
     for (DataRecord& r : rows_) {
         if (r.status == UpdateStatus::Inserted) continue;
