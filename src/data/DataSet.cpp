@@ -460,7 +460,9 @@ void TDataSet::runStatement(const QString& sql, const DataRecord& rec) {
         if (!f) continue;
         st.bind(p, old && findField(p.mid(4)) ? rec.original.value(f->index()) : rec.values.value(f->index()));
     }
-    st.execute();
+    // A modify or delete that finds no row was changed or deleted meanwhile: never report it as saved.
+    if (st.execute() == 0 && sql != insertSql)
+        throw EngineError::known(EngineCode::RecordChanged, QStringLiteral("Record changed by another user"));
 }
 
 void TDataSet::applyUpdates() {

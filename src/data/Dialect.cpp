@@ -140,9 +140,15 @@ private:
             ++i;
             return tok.text;
         }
-        default:
+        default: {
+            // "= :OLD_X" finds the row as read, a NULL column included.
+            const int next = nextSolid(i + 1);
             ++i;
+            if (tok.kind == Tok::Punct && tok.text == QLatin1String("=") && next < t_.size() &&
+                t_[next].kind == Tok::Param && t_[next].text.startsWith(QLatin1String("OLD_"), Qt::CaseInsensitive))
+                return QStringLiteral("IS");
             return tok.text;
+        }
         }
     }
 

@@ -18,7 +18,7 @@ private Q_SLOTS:
                                     << "SELECT  *  FROM  KV_CLIENT_TABLE WHERE A=1" << none;
         QTest::newRow("lower .db") << "select * from kv_client_table.db" << "select * from kv_client_table" << none;
         QTest::newRow("quoted .DB") << "update \"KV_CLIENT_TABLE.DB\" set A = :A where B = :OLD_B"
-                                    << "update KV_CLIENT_TABLE set A = :A where B = :OLD_B"
+                                    << "update KV_CLIENT_TABLE set A = :A where B IS :OLD_B"
                                     << QStringList{"A", "OLD_B"};
         QTest::newRow("alias.column kept") << "SELECT A.DB FROM T A" << "SELECT A.DB FROM T A" << none;
         QTest::newRow("date literal") << "WHERE D >= '01/31/2024' AND D < '2/1/2024'"
@@ -28,6 +28,8 @@ private Q_SLOTS:
         QTest::newRow("colon in literal") << "SELECT * FROM T WHERE S = '12:30 :X'"
                                           << "SELECT * FROM T WHERE S = '12:30 :X'" << none;
         QTest::newRow("quote in literal") << "WHERE N = 'O''Brien :P'" << "WHERE N = 'O''Brien :P'" << none;
+        QTest::newRow("old value matches null") << "where A = :OLD_A and B=:B" << "where A IS :OLD_A and B=:B"
+                                                << QStringList{"OLD_A", "B"};
         QTest::newRow("param once") << "WHERE A = :ID OR B = :ID" << "WHERE A = :ID OR B = :ID" << QStringList{"ID"};
         QTest::newRow("extract") << "SELECT EXTRACT(YEAR FROM SELL_DATE)*100 + extract(month from SELL_DATE) FROM T"
                                  << "SELECT CAST(strftime('%Y', SELL_DATE) AS INTEGER)*100 + "

@@ -135,6 +135,19 @@ private Q_SLOTS:
         QCOMPARE(unitsInTable(), QStringLiteral("个=0,箱=0"));
         q.cancel();
         QCOMPARE(q.recordCount(), 2);
+        // A row changed elsewhere is caught, never overwritten or reported as saved.
+        QVERIFY(ExecSql(DB, QStringLiteral("UPDATE KV_ENDPRODUCT_UNIT_TABLE SET ENDPRODUCT_UNIT = '盒' WHERE ENDPRODUCT_UNIT = '个'")));
+        q.first();
+        q.edit();
+        q.fieldByName("DECIMAL_NUMBER").setValue(5);
+        try {
+            q.post();
+            QFAIL("saved");
+        } catch (const EngineError& e) {
+            QCOMPARE(e.firstCode(), EngineCode::RecordChanged);
+        }
+        QCOMPARE(q.state(), DataSetState::Edit);
+        QCOMPARE(unitsInTable(), QStringLiteral("盒=0,箱=0"));
     }
 
     void masterDeleteTakesItsLines_data() {
