@@ -25,7 +25,7 @@ TAboutForm::TAboutForm(QWidget* parent) : TKVDialog(parent) {
     bindKey(Qt::Key_F3, ok);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(title);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addWidget(text);
     layout->addWidget(ok, 0, Qt::AlignRight);
 }

@@ -28,13 +28,14 @@ TShowForm::TShowForm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::F
     QPalette p = title->palette();
     p.setColor(QPalette::WindowText, QColor(0xc0, 0x10, 0x10));
     title->setPalette(p);
+    title->setTransparent(true);
     title->LightColor = QColor(0xff, 0xf0, 0xc0);
     title->DarkColor = QColor(0x60, 0x30, 0x00);
     auto* version = new QLabel(QStringLiteral("版本 %1    正在启动，请稍候……").arg(QApplication::applicationVersion()), this);
     version->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
     layout->addStretch(3);
-    layout->addWidget(title);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
     layout->addStretch(2);
     layout->addWidget(version);
     if (const QScreen* s = QApplication::primaryScreen()) move(s->geometry().center() - rect().center());

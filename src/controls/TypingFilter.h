@@ -10,14 +10,20 @@ enum class TEditTypes { etString, etInteger, etFloat, etDate, etTime, etPhone };
 
 struct FilterResult {
     bool accepted = true;
-    QChar replacement;   // the character to insert when accepted (the decimal separator for "," / ".")
-    int newMaxLength = -1;  // >= 0: the control's maximum length becomes this
+    QChar replacement;      // the character to insert when accepted (the decimal separator for "," / ".")
+    int newMaxLength = -1;  // >= 0: the control's maximum length becomes this (also for a rejected key)
 };
 
-// text: the current text; selectionStart: -1 without a selection.
-// "#", "$", "%" and the apostrophe are never accepted in number, date and time
-// fields: they are the End, Home and Left/Right key codes read as characters,
-// and navigation keys reach the control without passing through the filter.
+// The separator a typed "," or "." becomes. Numbers are read back with QString::toDouble
+// (C locale), so it is "." whatever the desktop's locale says.
+QChar DecimalSeparator();
+
+// key: one typed character (Backspace is 8, Enter 13); text: the current text, selection
+// included; selectionStart: -1 without a selection; maxLength: 0 for none.
+//
+// "#", "$", "%" and the apostrophe are rejected in number, date and time fields: the
+// old accept lists held them because End, Home, Left and Right share their key codes.
+// Navigation keys never reach the filter (they carry no text), so they keep working.
 FilterResult FilterKey(TEditTypes type, QChar key, const QString& text, int selectionStart, int maxLength);
 
 }  // namespace kv

@@ -109,7 +109,10 @@ QVariant TField::oldValue() const { return owner_.originalValue(index_); }
 // ---- TDataSet ----
 
 TDataSet::TDataSet() = default;
-TDataSet::~TDataSet() = default;
+TDataSet::~TDataSet() {
+    const auto observers = observers_;
+    for (DataSetObserver* o : observers) o->dataSetDestroyed(*this);
+}
 
 void TDataSet::setState(DataSetState s) {
     if (state_ == s) return;

@@ -77,6 +77,8 @@ public:
     virtual void recordChanged(TDataSet&, int /*row*/) {}
     virtual void scrolled(TDataSet&) {}
     virtual void stateChanged(TDataSet&) {}
+    // The data set goes away (a window's query may die before its grids).
+    virtual void dataSetDestroyed(TDataSet&) {}
 };
 
 struct DataRecord {

@@ -38,6 +38,7 @@ public:
 private:
     void scrolled(TDataSet& master) override;
     void dataSetChanged(TDataSet& master) override;
+    void dataSetDestroyed(TDataSet&) override { master_ = nullptr; }
     void followMaster();
 
     QString sql_;

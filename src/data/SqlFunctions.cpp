@@ -88,6 +88,12 @@ QVariant QueryValueFmt(const QString& database, const QString& format, const QSt
     return QueryValue(database, SqlFormat(format, args));
 }
 
+void ReopenQuery(TQuery& query, const QString& sql) {
+    query.close();
+    query.setSql(sql);
+    query.open();
+}
+
 bool CheckDateText(const QString& text, const QString& label) {
     if (text.isEmpty()) return false;
     const QString t = text.trimmed();

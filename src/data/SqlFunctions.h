@@ -27,6 +27,9 @@ double QueryNumber(const QString& database, const QString& sql);
 QVariant QueryValue(const QString& database, const QString& sql);
 QVariant QueryValueFmt(const QString& database, const QString& format, const QStringList& args);
 
+// Closes the query, replaces its text and opens it again.
+void ReopenQuery(TQuery& query, const QString& sql);
+
 // Text, date and file helpers.
 bool CheckDateText(const QString& text, const QString& label);
 bool IsDirectory(const QString& path);
