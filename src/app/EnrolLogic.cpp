@@ -1,6 +1,7 @@
 #include "app/EnrolLogic.h"
 
 #include "data/AppValues.h"
+#include "data/KVQuery.h"
 #include "data/Database.h"
 #include "data/MessageService.h"
 #include "data/SqlFunctions.h"
@@ -132,24 +133,32 @@ bool GrantAllRights(const QString& userId) {
 bool CreateDefaultTemplates(ProgressSink& progress) {
     ProgressRun run(progress);
     progress.setStepCount(4);
+    TKVQuery q;
+    q.name = QStringLiteral("PrintNameQuery");
+    q.setSql(QStringLiteral("SELECT  *  FROM  SYS_PRINT_NAME_TABLE WHERE PRINT_ID = :PRINT_ID"));
+    q.insertSql = QStringLiteral("insert into SYS_PRINT_NAME_TABLE\n(PRINT_INDEX,PRINT_NAME,PRINT_TYPE,PRINT_ID)\n"
+                                 "values (:PRINT_INDEX,:PRINT_NAME,:PRINT_TYPE,:PRINT_ID)");
     try {
+        // The five rows go in together or not at all.
         Transaction tx(DB);
+        q.open();
         int row = 0;
         for (const TemplateRow& t : kTemplates) {
-            Statement st = Database::main().prepare(QStringLiteral(
-                "insert into SYS_PRINT_NAME_TABLE(PRINT_INDEX,PRINT_NAME,PRINT_TYPE,PRINT_ID) "
-                "values (:PRINT_INDEX,:PRINT_NAME,:PRINT_TYPE,:PRINT_ID)"));
-            st.bind(QStringLiteral("PRINT_INDEX"), QString::fromUtf8(t.index));
-            st.bind(QStringLiteral("PRINT_NAME"), QString::fromUtf8(t.name));
-            st.bind(QStringLiteral("PRINT_TYPE"), QString::fromUtf8(t.type));
-            st.bind(QStringLiteral("PRINT_ID"), QString::fromUtf8(t.id));
-            st.execute();
+            q.append();
+            q.fieldByName(QStringLiteral("PRINT_ID")).setValue(QString::fromUtf8(t.id));
+            q.fieldByName(QStringLiteral("PRINT_INDEX")).setValue(QString::fromUtf8(t.index));
+            q.fieldByName(QStringLiteral("PRINT_NAME")).setValue(QString::fromUtf8(t.name));
+            q.fieldByName(QStringLiteral("PRINT_TYPE")).setValue(QString::fromUtf8(t.type));
+            q.post();
             if (row > 0) progress.setStep(row);
             ++row;
         }
         tx.commit();
+        q.close();
         return true;
     } catch (const std::exception&) {
+        if (q.editing()) q.cancel();
+        q.close();
         ShowWarning(QStringLiteral("报表建立过程发生错误"));
         return false;
     }

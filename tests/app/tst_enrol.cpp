@@ -145,6 +145,18 @@ private Q_SLOTS:
         QCOMPARE(t.count(QStringLiteral("SELECT COUNT(*) FROM SYS_COMPANY_TABLE")), 1);
     }
 
+    void templateRowsAllOrNone() {
+        TestDatabase t;
+        QVERIFY(ExecSql(DB, QStringLiteral("INSERT INTO SYS_PRINT_NAME_TABLE(PRINT_INDEX,PRINT_NAME,PRINT_TYPE,PRINT_ID) "
+                                           "VALUES('SellPOSPayForm','旧','MD','200700000009')")));
+        RecordMessages rec;
+        CountingProgress progress;
+        QVERIFY(!CreateDefaultTemplates(progress));
+        QCOMPARE(rec->texts(), QStringList{QStringLiteral("报表建立过程发生错误")});
+        QCOMPARE(t.count(QStringLiteral("SELECT COUNT(*) FROM SYS_PRINT_NAME_TABLE")), 1);
+        QCOMPARE(progress.started, progress.stopped);  // the window is hidden on failure too
+    }
+
     void windowCompletesFromTheKeyboard() {
         TestDatabase t;
         RecordMessages rec;
