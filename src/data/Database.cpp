@@ -80,7 +80,7 @@ Statement::Statement(Database& db, sqlite3_stmt* stmt, QStringList parameters)
     : db_(&db), stmt_(stmt), parameters_(std::move(parameters)) {}
 
 Statement::Statement(Statement&& other) noexcept
-    : db_(other.db_), stmt_(other.stmt_), parameters_(std::move(other.parameters_)) {
+    : db_(other.db_), stmt_(other.stmt_), parameters_(std::move(other.parameters_)), stepped_(other.stepped_) {
     other.stmt_ = nullptr;
 }
 
@@ -92,7 +92,13 @@ void Statement::bind(const QString& name, const QVariant& value) {
     if (index > 0) bind(index, value);
 }
 
+void Statement::reset() {
+    sqlite3_reset(stmt_);
+    stepped_ = false;
+}
+
 void Statement::bind(int index, const QVariant& value) {
+    if (stepped_) reset();
     int rc = SQLITE_OK;
     if (!value.isValid() || value.isNull()) {
         rc = sqlite3_bind_null(stmt_, index);
@@ -125,6 +131,7 @@ void Statement::bind(int index, const QVariant& value) {
 }
 
 bool Statement::next() {
+    stepped_ = true;
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;

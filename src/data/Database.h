@@ -31,7 +31,8 @@ public:
 
     const QStringList& parameters() const { return parameters_; }
     void bind(const QString& name, const QVariant& value);  // name without colon
-    void bind(int index, const QVariant& value);            // 1-based
+    void bind(int index, const QVariant& value);            // 1-based; after a run, starts a new one
+    void reset();
     bool next();       // throws EngineError
     int execute();     // runs to the end; rows changed
 
@@ -45,6 +46,7 @@ private:
     Database* db_;
     sqlite3_stmt* stmt_;
     QStringList parameters_;
+    bool stepped_ = false;
 };
 
 class Database {

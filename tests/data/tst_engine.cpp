@@ -127,6 +127,16 @@ private Q_SLOTS:
                  0.0);
     }
 
+    void statementRunsAgainWithNewValues() {
+        TestDatabase t;
+        Statement ins = t.db().prepare(QStringLiteral("INSERT INTO SYS_ID_TABLE(NAME_ID,AUTO_ID) VALUES(:N,'是')"));
+        for (const QString& n : {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}) {
+            ins.bind(QStringLiteral("N"), n);
+            QCOMPARE(ins.execute(), 1);
+        }
+        QCOMPARE(t.count(QStringLiteral("SELECT COUNT(*) FROM SYS_ID_TABLE")), 3);
+    }
+
     void tableListCarriesExtensions() {
         TestDatabase t;
         const QStringList names = t.db().tableNames(true);
